@@ -1,0 +1,142 @@
+#include "placement.h"
+
+#include <cerrno>
+#include <optional>
+
+#include "control_names.h"
+#include "date_value.h"
+#include "folder_layout.h"
+#include "messages.h"
+#include "verb_texts.h"
+
+namespace vorlith {
+
+namespace {
+
+using platform::Collision;
+using platform::Outcome;
+
+// A mode holds when its button is checked and its partner is not; both are
+// read at the moment of the test.
+bool ModeHolds(const OrganizerOptions& options, std::string_view button, std::string_view partner) {
+    return options.ReadChecked(std::string(button)) != 0 && options.ReadChecked(std::string(partner)) == 0;
+}
+
+std::optional<Transfer> ReadTransfer(const OrganizerOptions& options) {
+    if (ModeHolds(options, controls::kCopy, controls::kMove)) return Transfer::Copy;
+    if (ModeHolds(options, controls::kMove, controls::kCopy)) return Transfer::Move;
+    return std::nullopt;
+}
+
+std::optional<CollisionMode> ReadCollision(const OrganizerOptions& options) {
+    if (ModeHolds(options, controls::kOverwrite, controls::kRename)) return CollisionMode::Overwrite;
+    if (ModeHolds(options, controls::kRename, controls::kOverwrite)) return CollisionMode::Rename;
+    return std::nullopt;
+}
+
+// Candidate 0 is TargetPath, candidate k the alternative "(k)" + name.
+std::string Candidate(const std::string& folder, const std::string& name, int k) {
+    if (k == 0) return folder + name;
+    return folder + "(" + IntText(k) + ")" + name;
+}
+
+struct Placement {
+    std::string path;           // where the file went, or the path tried
+    bool inPlace = false;       // it already lay at its target or an alternative
+    bool targetExisted = false; // TargetPath was taken, so an alternative was used
+    Outcome error;
+};
+
+Outcome Transport(Transfer transfer, const std::string& source, const std::string& target, Collision collision) {
+    return transfer == Transfer::Copy ? platform::CopyFile(source, target, collision)
+                                      : platform::MoveFile(source, target, collision);
+}
+
+// Finds the first free candidate, or notices that the source is one of them.
+Placement Survey(const std::string& sourcePath, const std::string& folder, const std::string& name, int& firstFree) {
+    const auto sourceId = platform::IdentityOf(sourcePath);
+    for (int k = 0;; ++k) {
+        std::string candidate = Candidate(folder, name, k);
+        const auto id = platform::IdentityOf(candidate);
+        if (!id) {
+            firstFree = k;
+            return {};
+        }
+        if (sourceId && *id == *sourceId) return Placement{std::move(candidate), true, k > 0, std::nullopt};
+    }
+}
+
+Placement Place(const std::string& sourcePath, const std::string& folder, const std::string& name, Transfer transfer,
+                CollisionMode collision, const Outcome& levelError) {
+    int firstFree = 0;
+    if (Placement inPlace = Survey(sourcePath, folder, name, firstFree); inPlace.inPlace) return inPlace;
+    if (levelError) return Placement{Candidate(folder, name, 0), false, false, levelError};
+    if (collision == CollisionMode::Overwrite) {
+        std::string target = Candidate(folder, name, 0);
+        Outcome error = Transport(transfer, sourcePath, target, Collision::Replace);
+        return Placement{std::move(target), false, false, std::move(error)};
+    }
+    // Rename mode: a name that turns up taken between the survey and the
+    // placement is skipped, never replaced.
+    for (int k = firstFree;; ++k) {
+        std::string target = Candidate(folder, name, k);
+        Outcome error = Transport(transfer, sourcePath, target, Collision::NoReplace);
+        if (error && error->code == EEXIST && error->path == target && k < 1000000) continue;
+        return Placement{std::move(target), false, k > 0, std::move(error)};
+    }
+}
+
+std::string FailureReason(const platform::SysError& error, const std::string& tried) {
+    if (error.path.empty() || error.path == tried) return error.Reason();
+    return error.Reason() + ": " + error.path;
+}
+
+void Report(JobContext& job, const std::string& cell) {
+    const int n = job.host.RowCount() + 1;
+    job.host.AppendRow(IntText(n) + std::string(messages::kUnit), cell);
+    job.host.ScrollToRow(n - 1);
+    job.host.SetCaption(std::string(messages::kCaptionPrefix) + IntText(n) + std::string(messages::kUnit));
+}
+
+void Log(JobContext& job, const std::string& message) {
+    auto error = job.log.WriteLogLine(message);
+    if (error && !job.tally.logError) job.tally.logError = std::move(error);
+}
+
+}  // namespace
+
+std::string TargetPath(JobContext& job) { return LevelFolderPath(job) + job.texts.TargetFileName; }
+
+std::string AlternateTargetPath(JobContext& job) { return Candidate(LevelFolderPath(job), job.texts.TargetFileName, 1); }
+
+void PlaceFile(JobContext& job, const std::string& sourcePath, Driver driver, const Outcome& levelError) {
+    const std::string folder = LevelFolderPath(job);
+    const std::string& name = job.texts.TargetFileName;
+    const auto transfer = ReadTransfer(job.options);
+    const auto collision = ReadCollision(job.options);
+    if (!transfer || !collision) {
+        ++job.tally.failed;
+        Report(job, folder + name + std::string(messages::kFailedOpen) + "未选择复制或移动、覆盖或重命名" +
+                        std::string(messages::kFailedClose));
+        return;
+    }
+    Placement placed = Place(sourcePath, folder, name, *transfer, *collision, levelError);
+    if (placed.inPlace) {
+        Report(job, sourcePath + std::string(messages::kAlreadyInPlace));
+        return;
+    }
+    if (placed.error) {
+        ++job.tally.failed;
+        const std::string reason = FailureReason(*placed.error, placed.path);
+        Report(job, placed.path + std::string(messages::kFailedOpen) + reason + std::string(messages::kFailedClose));
+        Log(job, FailureVerbText(*transfer) + sourcePath + std::string(messages::kArrow) + placed.path + " （" +
+                     reason + "）");
+        return;
+    }
+    if (auto id = platform::IdentityOf(placed.path)) job.tally.placed.insert(*id);
+    Report(job, placed.path);
+    Log(job, VerbText(*transfer, *collision, placed.targetExisted, driver) + sourcePath +
+                 std::string(messages::kArrow) + placed.path);
+}
+
+}  // namespace vorlith

@@ -1,0 +1,27 @@
+// Placing one named file into its dated folder, with its row, caption and
+// log line.
+#pragma once
+
+#include <string>
+
+#include "job_context.h"
+#include "platform/platform.h"
+
+namespace vorlith {
+
+// destination + "/" + levels + TargetFileName.
+std::string TargetPath(JobContext& job);
+// The same folder, "(1)" + TargetFileName.
+std::string AlternateTargetPath(JobContext& job);
+
+// Copies or moves the file at `sourcePath` to its TargetPath, as the copy or
+// move and overwrite or rename options read now; reports it in a new row
+// and the caption and logs it. In rename mode an existing file is never
+// replaced: the file takes the first free name of "(1)", "(2)", ... +
+// TargetFileName. A file that already lies at its target or one of its
+// alternatives stays where it is. `levelError` is the failure of creating
+// the level folders, if any; the placement then fails with that reason.
+void PlaceFile(JobContext& job, const std::string& sourcePath, Driver driver,
+               const platform::Outcome& levelError);
+
+}  // namespace vorlith

@@ -1,0 +1,103 @@
+#include "scan_drivers.h"
+
+#include "control_names.h"
+#include "date_value.h"
+#include "folder_enumeration.h"
+#include "folder_layout.h"
+#include "messages.h"
+#include "naming.h"
+#include "placement.h"
+
+namespace vorlith {
+
+namespace {
+
+void NoteFolderError(JobContext& job, const FolderEnumeration& listing) {
+    if (listing.Error()) job.tally.folderErrors.push_back(*listing.Error());
+}
+
+// Runs ProcessFile on every matching file of `folder` (ending in "/").
+void FilePass(JobContext& job, FolderEnumeration& listing, const std::string& folder, Driver driver) {
+    for (auto entry = listing.First(folder + "*." + job.texts.ExtensionText, EntryFilter::Files); entry;
+         entry = listing.Next()) {
+        job.host.PumpEvents();
+        if (job.host.StopRequested()) {
+            job.tally.stopped = true;
+            break;
+        }
+        ProcessFile(job, folder + entry->name, driver);
+    }
+    NoteFolderError(job, listing);
+}
+
+void WalkFolder(JobContext& job, std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    job.texts.ExtensionText = ChooseExtension(job.options);
+    FolderEnumeration listing;
+    FilePass(job, listing, folder, Driver::RecursiveWalk);
+    if (job.tally.stopped) return;
+    for (auto entry = listing.First(folder + "*.*", EntryFilter::Folders); entry; entry = listing.Next()) {
+        if (entry->name == "." || entry->name == ".." || entry->isLink) continue;
+        WalkFolder(job, folder + entry->name);
+        if (job.tally.stopped) break;
+    }
+    NoteFolderError(job, listing);
+    listing.Close();
+}
+
+void FlushLog(JobContext& job) {
+    auto error = job.log.Flush();
+    if (error && !job.tally.logError) job.tally.logError = std::move(error);
+}
+
+std::string CompletionMessage(JobContext& job) {
+    std::string message = std::string(messages::kCompletedPrefix) + IntText(job.host.RowCount());
+    if (job.tally.failed > 0)
+        message += std::string(messages::kCompletedFailedInfix) + IntText(job.tally.failed);
+    return message + std::string(messages::kUnit);
+}
+
+}  // namespace
+
+std::string ChooseExtension(const OrganizerOptions& options) {
+    const std::string extensionControl(controls::kExtension);
+    const int index = options.ReadSelectedIndex(extensionControl);
+    if (index == controls::kCustomExtensionIndex) return options.ReadText(std::string(controls::kCustomExtension));
+    return options.ReadItemText(extensionControl, index);
+}
+
+void ProcessFile(JobContext& job, const std::string& sourcePath, Driver driver) {
+    // A file this job has placed is met again when the destination lies
+    // inside the source; handling it twice could only harm it.
+    if (!job.tally.placed.empty()) {
+        if (auto id = platform::IdentityOf(sourcePath); id && job.tally.placed.contains(*id)) return;
+    }
+    NameFile(job, sourcePath);
+    SetFolderLevels(job, sourcePath);
+    const platform::Outcome levelError = CreateLevelFolders(job);
+    PlaceFile(job, sourcePath, driver, levelError);
+}
+
+void FlatScan(JobContext& job) {
+    const std::string folder = job.options.ReadText(std::string(controls::kSourceFolder)) + "/";
+    job.texts.ExtensionText = ChooseExtension(job.options);
+    FolderEnumeration listing;
+    FilePass(job, listing, folder, Driver::FlatScan);
+    FlushLog(job);
+    if (!job.tally.stopped) {
+        if (job.tally.failed > 0) job.host.ShowPrompt(CompletionMessage(job));
+        job.host.SetCaption(std::string(messages::kDone));
+    }
+    listing.Close();
+}
+
+void RecursiveWalk(JobContext& job, const std::string& folder) {
+    WalkFolder(job, folder);
+    FlushLog(job);
+    if (!job.tally.stopped) {
+        job.host.ShowPrompt(CompletionMessage(job));
+        job.host.SetCaption(std::string(messages::kDone));
+    }
+}
+
+}  // namespace vorlith
