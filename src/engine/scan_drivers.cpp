@@ -35,7 +35,7 @@ void WalkFolder(JobContext& job, std::string folder) {
     job.texts.ExtensionText = ChooseExtension(job.options);
     FolderEnumeration listing;
     FilePass(job, listing, folder, Driver::RecursiveWalk);
-    if (job.tally.stopped) return;
+    if (job.tally.stopped || listing.Error()) return;  // an unreadable folder is reported once
     for (auto entry = listing.First(folder + "*.*", EntryFilter::Folders); entry; entry = listing.Next()) {
         if (entry->name == "." || entry->name == ".." || entry->isLink) continue;
         WalkFolder(job, folder + entry->name);
