@@ -25,12 +25,12 @@ TEST_F(LayoutFixture, SixLayouts) {
     const char* expected[] = {"2015年/1月/5日/", "2015年/1月/", "2015年/", "2015/1/5/", "2015/1/", "2015/"};
     for (int layout = 0; layout < 6; ++layout) {
         options.Select(controls::kFolderLayout, layout);
-        SetFolderLevels(job, file);
+        SetFolderLevels(job, FileWriteTime(file));
         EXPECT_EQ(texts.FolderLevel1 + texts.FolderLevel2 + texts.FolderLevel3, expected[layout]) << layout;
     }
     // A vanished file is filed as of 100-01-01.
     options.Select(controls::kFolderLayout, 0);
-    SetFolderLevels(job, dir / "src/gone.jpg");
+    SetFolderLevels(job, FileWriteTime(dir / "src/gone.jpg"));
     EXPECT_EQ(texts.FolderLevel1 + texts.FolderLevel2 + texts.FolderLevel3, "100年/1月/1日/");
 }
 

@@ -77,7 +77,7 @@ TEST(NameFile, PrefixStampAndExtension) {
         texts.ExtensionText = c.extension;
         OperationLog log(dir.path());
         JobContext job{options, host, texts, log};
-        NameFile(job, c.path);
+        NameFile(job, FileWriteTime(c.path));
         EXPECT_EQ(texts.TargetFileName, c.expected);
     }
 }

@@ -49,12 +49,6 @@ SecondsClock& Clock() {
     return clock;
 }
 
-DateValue LocalValueOf(std::int64_t seconds) {
-    auto fields = platform::ToLocalFields(seconds);
-    if (!fields) return EarliestDate;
-    return MakeDateValue({fields->year, fields->month, fields->day, fields->hour, fields->minute, fields->second});
-}
-
 void AppendInt(std::string& out, int n) {
     char buffer[16];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
@@ -86,15 +80,23 @@ DateFields ReadDateFields(DateValue value) {
     return f;
 }
 
-DateValue FileWriteTime(const std::string& path) {
-    auto seconds = platform::LastWriteTime(path);
-    return seconds ? LocalValueOf(*seconds) : EarliestDate;
+DateValue LocalTimeValue(std::int64_t seconds) {
+    auto fields = platform::ToLocalFields(seconds);
+    if (!fields) return EarliestDate;
+    return MakeDateValue({fields->year, fields->month, fields->day, fields->hour, fields->minute, fields->second});
 }
 
-DateValue CurrentTime() {
-    const auto& clock = Clock();
-    return LocalValueOf(clock ? clock() : platform::NowSeconds());
+DateValue FileWriteTime(const std::string& path) {
+    auto seconds = platform::LastWriteTime(path);
+    return seconds ? LocalTimeValue(*seconds) : EarliestDate;
 }
+
+std::int64_t CurrentSeconds() {
+    const auto& clock = Clock();
+    return clock ? clock() : platform::NowSeconds();
+}
+
+DateValue CurrentTime() { return LocalTimeValue(CurrentSeconds()); }
 
 void SetClockForTesting(SecondsClock clock) { Clock() = std::move(clock); }
 

@@ -31,8 +31,14 @@ DateFields ReadDateFields(DateValue value);
 // time can't be expressed.
 DateValue FileWriteTime(const std::string& path);
 
+// The local time of the instant `seconds` (since the epoch), with the UTC
+// offset in force at that instant; EarliestDate when it can't be expressed.
+DateValue LocalTimeValue(std::int64_t seconds);
+
 // The local wall-clock time now, to the whole second.
 DateValue CurrentTime();
+// The clock behind CurrentTime: seconds since the epoch now.
+std::int64_t CurrentSeconds();
 
 // The clock behind CurrentTime, as seconds since the epoch. Tests replace it;
 // an empty function restores the system clock.

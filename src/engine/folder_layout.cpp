@@ -9,8 +9,8 @@ namespace vorlith {
 
 namespace {
 
-std::string Level(const std::string& sourcePath, int code, bool withUnits, const char* unit) {
-    std::string level = IntText(DatePart(FileWriteTime(sourcePath), code));
+std::string Level(DateValue fileDate, int code, bool withUnits, const char* unit) {
+    std::string level = IntText(DatePart(fileDate, code));
     if (withUnits) level += unit;
     level += '/';
     return level;
@@ -18,7 +18,7 @@ std::string Level(const std::string& sourcePath, int code, bool withUnits, const
 
 }  // namespace
 
-void SetFolderLevels(JobContext& job, const std::string& sourcePath) {
+void SetFolderLevels(JobContext& job, DateValue fileDate) {
     const std::string layoutControl(controls::kFolderLayout);
     auto layoutIs = [&](int index) { return job.options.ReadSelectedIndex(layoutControl) == index; };
     RunTexts& t = job.texts;
@@ -31,9 +31,9 @@ void SetFolderLevels(JobContext& job, const std::string& sourcePath) {
         if (!layoutIs(index)) continue;
         const bool units = index < 3;
         const int depth = 3 - index % 3;
-        t.FolderLevel1 = Level(sourcePath, kYear, units, "年");
-        if (depth >= 2) t.FolderLevel2 = Level(sourcePath, kMonth, units, "月");
-        if (depth >= 3) t.FolderLevel3 = Level(sourcePath, kDay, units, "日");
+        t.FolderLevel1 = Level(fileDate, kYear, units, "年");
+        if (depth >= 2) t.FolderLevel2 = Level(fileDate, kMonth, units, "月");
+        if (depth >= 3) t.FolderLevel3 = Level(fileDate, kDay, units, "日");
         return;
     }
 }

@@ -3,14 +3,16 @@
 
 #include <string>
 
+#include "date_value.h"
 #include "job_context.h"
 #include "platform/platform.h"
 
 namespace vorlith {
 
-// Sets FolderLevel1..3 from the chosen layout and the file's year, month and
-// day: layout 0 gives "2014年/" "12月/" "29日/", layout 5 gives "2014/" "" "".
-void SetFolderLevels(JobContext& job, const std::string& sourcePath);
+// Sets FolderLevel1..3 from the chosen layout and the year, month and day of
+// `fileDate` (the file's FileWriteTime): layout 0 gives "2014年/" "12月/"
+// "29日/", layout 5 gives "2014/" "" "".
+void SetFolderLevels(JobContext& job, DateValue fileDate);
 
 // destination + "/" + the levels in use, each ending in "/".
 std::string LevelFolderPath(JobContext& job);

@@ -54,11 +54,11 @@ std::string MakeDateStamp(std::string_view nameTemplate, DateValue value) {
     return stamp;
 }
 
-void NameFile(JobContext& job, const std::string& sourcePath) {
+void NameFile(JobContext& job, DateValue fileDate) {
     const std::string formatControl(controls::kNameFormat);
     const std::string nameTemplate =
         job.options.ReadItemText(formatControl, job.options.ReadSelectedIndex(formatControl));
-    const std::string stamp = MakeDateStamp(nameTemplate, FileWriteTime(sourcePath));
+    const std::string stamp = MakeDateStamp(nameTemplate, fileDate);
     std::string name = job.options.ReadText(std::string(controls::kNamePrefix));
     name.append(stamp).append(".").append(job.texts.ExtensionText);
     job.texts.TargetFileName = std::move(name);

@@ -17,8 +17,9 @@ std::string ReplaceAll(std::string_view text, std::string_view token, std::strin
 // The template with 年 月 日 时 分 秒 replaced by the unpadded fields of `value`.
 std::string MakeDateStamp(std::string_view nameTemplate, DateValue value);
 
-// Sets TargetFileName for the file at `sourcePath`: prefix + date stamp of
-// its last-write time in the chosen name format + "." + ExtensionText.
-void NameFile(JobContext& job, const std::string& sourcePath);
+// Sets TargetFileName for a file last written at `fileDate` (its
+// FileWriteTime): prefix + date stamp in the chosen name format + "." +
+// ExtensionText.
+void NameFile(JobContext& job, DateValue fileDate);
 
 }  // namespace vorlith

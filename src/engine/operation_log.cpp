@@ -7,8 +7,6 @@ namespace vorlith {
 
 namespace {
 
-constexpr DateValue kOneSecond = 1.0 / 86400.0;
-
 bool IsFolderProblem(const platform::SysError& error) {
     return error.operation == "open" &&
            (error.code == EACCES || error.code == EPERM || error.code == EROFS || error.code == ENOENT ||
@@ -29,22 +27,28 @@ std::string UserLogFolder() {
     return std::string(home ? home : "") + "/.local/share/vorlith";
 }
 
-OperationLog::OperationLog(std::string folder) : folder_(std::move(folder)), lastInsertion_(CurrentTime()) {}
+OperationLog::OperationLog(std::string folder) : folder_(std::move(folder)), lastInsertion_(CurrentSeconds()) {}
 
 OperationLog::~OperationLog() { Flush(); }
 
 platform::Outcome OperationLog::WriteLogLine(const std::string& message) {
     // One reading of the clock names both the file and the line, so a line
     // never lands in the file of another hour than its own stamp says.
-    const DateValue now = CurrentTime();
-    std::string fileName = LogFileName(now);
+    const std::int64_t now = CurrentSeconds();
+    if (now != stampSeconds_) {
+        const DateValue local = LocalTimeValue(now);
+        stampSeconds_ = now;
+        stampFileName_ = LogFileName(local);
+        stampText_ = DateText(local);
+    }
     platform::Outcome result;
-    if (!pending_.empty() && fileName != pendingFileName_) result = InsertPending();
-    pendingFileName_ = std::move(fileName);
-    std::string line = DateText(now);
-    line.append("   ").append(message).append("\r\n");
+    if (!pending_.empty() && stampFileName_ != pendingFileName_) result = InsertPending();
+    pendingFileName_ = stampFileName_;
+    std::string line;
+    line.reserve(stampText_.size() + message.size() + 5);
+    line.append(stampText_).append("   ").append(message).append("\r\n");
     pending_.push_back(std::move(line));
-    if (now - lastInsertion_ >= kOneSecond * 0.999) {
+    if (now - lastInsertion_ >= 1) {
         auto error = InsertPending();
         if (!result) result = std::move(error);
     }
@@ -60,7 +64,7 @@ platform::Outcome OperationLog::InsertPending() {
     block.reserve(size);
     for (auto it = pending_.rbegin(); it != pending_.rend(); ++it) block += *it;
     pending_.clear();
-    lastInsertion_ = CurrentTime();
+    lastInsertion_ = CurrentSeconds();
 
     auto error = platform::InsertAtFileStart(folder_ + "/" + pendingFileName_, block);
     if (error && IsFolderProblem(*error)) {

@@ -45,7 +45,12 @@ private:
     std::string folder_;
     std::string pendingFileName_;
     std::vector<std::string> pending_;  // oldest first
-    DateValue lastInsertion_;
+    std::int64_t lastInsertion_;        // seconds since the epoch
+    // The file name and stamp of the last second seen, so a burst of lines
+    // converts the time once.
+    std::int64_t stampSeconds_ = -1;
+    std::string stampFileName_;
+    std::string stampText_;
 };
 
 }  // namespace vorlith

@@ -45,16 +45,24 @@ struct Placement {
     bool inPlace = false;       // it already lay at its target or an alternative
     bool targetExisted = false; // TargetPath was taken, so an alternative was used
     Outcome error;
+    bool sameFile = false;      // placed by renaming: the source's identity holds
 };
 
-Outcome Transport(Transfer transfer, const std::string& source, const std::string& target, Collision collision) {
-    return transfer == Transfer::Copy ? platform::CopyFile(source, target, collision)
-                                      : platform::MoveFile(source, target, collision);
+Outcome Transport(Transfer transfer, const std::string& source, const std::string& target, Collision collision,
+                  bool& sameFile) {
+    if (transfer == Transfer::Copy) {
+        sameFile = false;
+        return platform::CopyFile(source, target, collision);
+    }
+    bool viaCopy = false;
+    Outcome error = platform::MoveFile(source, target, collision, &viaCopy);
+    sameFile = !viaCopy;
+    return error;
 }
 
 // Finds the first free candidate, or notices that the source is one of them.
-Placement Survey(const std::string& sourcePath, const std::string& folder, const std::string& name, int& firstFree) {
-    const auto sourceId = platform::IdentityOf(sourcePath);
+Placement Survey(const std::optional<platform::FileId>& sourceId, const std::string& folder, const std::string& name,
+                 int& firstFree) {
     for (int k = 0;; ++k) {
         std::string candidate = Candidate(folder, name, k);
         const auto id = platform::IdentityOf(candidate);
@@ -66,23 +74,26 @@ Placement Survey(const std::string& sourcePath, const std::string& folder, const
     }
 }
 
-Placement Place(const std::string& sourcePath, const std::string& folder, const std::string& name, Transfer transfer,
-                CollisionMode collision, const Outcome& levelError) {
+Placement Place(const std::string& sourcePath, const std::optional<platform::FileId>& sourceId,
+                const std::string& folder, const std::string& name, Transfer transfer, CollisionMode collision,
+                const Outcome& levelError) {
     int firstFree = 0;
-    if (Placement inPlace = Survey(sourcePath, folder, name, firstFree); inPlace.inPlace) return inPlace;
+    if (Placement inPlace = Survey(sourceId, folder, name, firstFree); inPlace.inPlace) return inPlace;
     if (levelError) return Placement{Candidate(folder, name, 0), false, false, levelError};
     if (collision == CollisionMode::Overwrite) {
         std::string target = Candidate(folder, name, 0);
-        Outcome error = Transport(transfer, sourcePath, target, Collision::Replace);
-        return Placement{std::move(target), false, false, std::move(error)};
+        bool sameFile = false;
+        Outcome error = Transport(transfer, sourcePath, target, Collision::Replace, sameFile);
+        return Placement{std::move(target), false, false, std::move(error), sameFile};
     }
     // Rename mode: a name that turns up taken between the survey and the
     // placement is skipped, never replaced.
     for (int k = firstFree;; ++k) {
         std::string target = Candidate(folder, name, k);
-        Outcome error = Transport(transfer, sourcePath, target, Collision::NoReplace);
+        bool sameFile = false;
+        Outcome error = Transport(transfer, sourcePath, target, Collision::NoReplace, sameFile);
         if (error && error->code == EEXIST && error->path == target && k < 1000000) continue;
-        return Placement{std::move(target), false, k > 0, std::move(error)};
+        return Placement{std::move(target), false, k > 0, std::move(error), sameFile};
     }
 }
 
@@ -109,7 +120,8 @@ std::string TargetPath(JobContext& job) { return LevelFolderPath(job) + job.text
 
 std::string AlternateTargetPath(JobContext& job) { return Candidate(LevelFolderPath(job), job.texts.TargetFileName, 1); }
 
-void PlaceFile(JobContext& job, const std::string& sourcePath, Driver driver, const Outcome& levelError) {
+void PlaceFile(JobContext& job, const std::string& sourcePath, const std::optional<platform::FileId>& sourceId,
+               Driver driver, const Outcome& levelError) {
     const std::string folder = LevelFolderPath(job);
     const std::string& name = job.texts.TargetFileName;
     const auto transfer = ReadTransfer(job.options);
@@ -120,7 +132,7 @@ void PlaceFile(JobContext& job, const std::string& sourcePath, Driver driver, co
                         std::string(messages::kFailedClose));
         return;
     }
-    Placement placed = Place(sourcePath, folder, name, *transfer, *collision, levelError);
+    Placement placed = Place(sourcePath, sourceId, folder, name, *transfer, *collision, levelError);
     if (placed.inPlace) {
         Report(job, sourcePath + std::string(messages::kAlreadyInPlace));
         return;
@@ -133,7 +145,8 @@ void PlaceFile(JobContext& job, const std::string& sourcePath, Driver driver, co
                      reason + "）");
         return;
     }
-    if (auto id = platform::IdentityOf(placed.path)) job.tally.placed.insert(*id);
+    const auto placedId = placed.sameFile ? sourceId : platform::IdentityOf(placed.path);
+    if (placedId) job.tally.placed.insert(*placedId);
     Report(job, placed.path);
     Log(job, VerbText(*transfer, *collision, placed.targetExisted, driver) + sourcePath +
                  std::string(messages::kArrow) + placed.path);

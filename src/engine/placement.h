@@ -2,6 +2,7 @@
 // log line.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "job_context.h"
@@ -21,7 +22,8 @@ std::string AlternateTargetPath(JobContext& job);
 // TargetFileName. A file that already lies at its target or one of its
 // alternatives stays where it is. `levelError` is the failure of creating
 // the level folders, if any; the placement then fails with that reason.
-void PlaceFile(JobContext& job, const std::string& sourcePath, Driver driver,
-               const platform::Outcome& levelError);
+// `sourceId` is the source's identity, when it could be looked up.
+void PlaceFile(JobContext& job, const std::string& sourcePath, const std::optional<platform::FileId>& sourceId,
+               Driver driver, const platform::Outcome& levelError);
 
 }  // namespace vorlith

@@ -69,13 +69,14 @@ std::string ChooseExtension(const OrganizerOptions& options) {
 void ProcessFile(JobContext& job, const std::string& sourcePath, Driver driver) {
     // A file this job has placed is met again when the destination lies
     // inside the source; handling it twice could only harm it.
-    if (!job.tally.placed.empty()) {
-        if (auto id = platform::IdentityOf(sourcePath); id && job.tally.placed.contains(*id)) return;
-    }
-    NameFile(job, sourcePath);
-    SetFolderLevels(job, sourcePath);
+    const auto facts = platform::Inspect(sourcePath);
+    if (facts && job.tally.placed.contains(facts->id)) return;
+    // One look-up serves the name and every folder level of the file.
+    const DateValue fileDate = facts && facts->mtime ? LocalTimeValue(*facts->mtime) : EarliestDate;
+    NameFile(job, fileDate);
+    SetFolderLevels(job, fileDate);
     const platform::Outcome levelError = CreateLevelFolders(job);
-    PlaceFile(job, sourcePath, driver, levelError);
+    PlaceFile(job, sourcePath, facts ? std::optional(facts->id) : std::nullopt, driver, levelError);
 }
 
 void FlatScan(JobContext& job) {

@@ -72,6 +72,14 @@ bool Exists(const std::string& path);
 // The identity of the file at `path` (links not followed), or nullopt.
 std::optional<FileId> IdentityOf(const std::string& path);
 
+// Identity and last-write time of the entry at `path`, from one look-up
+// where possible; nullopt when nothing is there.
+struct FileFacts {
+    FileId id;                           // the entry itself (a link's own)
+    std::optional<std::int64_t> mtime;   // seconds since the epoch, UTC
+};
+std::optional<FileFacts> Inspect(const std::string& path);
+
 // Last-write time of `path` in seconds since the epoch (UTC), fraction
 // dropped; links are followed, a dangling link reports its own time.
 std::optional<std::int64_t> LastWriteTime(const std::string& path);
@@ -98,7 +106,10 @@ Outcome CopyFile(const std::string& source, const std::string& target, Collision
 // Moves `source` to `target`: a rename within one file system; across file
 // systems a durable copy, after which the source is deleted. The source is
 // never deleted before its copy is complete and flushed.
-Outcome MoveFile(const std::string& source, const std::string& target, Collision collision);
+// `viaCopy`, when given, tells whether the file was copied (a new file) or
+// renamed (the same file).
+Outcome MoveFile(const std::string& source, const std::string& target, Collision collision,
+                 bool* viaCopy = nullptr);
 
 // --- Time -------------------------------------------------------------------
 

@@ -237,10 +237,21 @@ std::optional<FileId> IdentityOf(const std::string& path) {
     return FileId{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
-std::optional<std::int64_t> LastWriteTime(const std::string& path) {
+std::optional<FileFacts> Inspect(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 && ::lstat(path.c_str(), &st) != 0) return std::nullopt;
-    return static_cast<std::int64_t>(st.st_mtim.tv_sec);
+    if (::lstat(path.c_str(), &st) != 0) return std::nullopt;
+    FileFacts facts{{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)},
+                    static_cast<std::int64_t>(st.st_mtim.tv_sec)};
+    // A link stands for the file it points to; a dangling one keeps its own time.
+    struct stat target {};
+    if (S_ISLNK(st.st_mode) && ::stat(path.c_str(), &target) == 0) facts.mtime = target.st_mtim.tv_sec;
+    return facts;
+}
+
+std::optional<std::int64_t> LastWriteTime(const std::string& path) {
+    auto facts = Inspect(path);
+    if (!facts) return std::nullopt;
+    return facts->mtime;
 }
 
 Outcome MakeFolder(const std::string& path) {
@@ -268,12 +279,14 @@ Outcome CopyFile(const std::string& source, const std::string& target, Collision
     return std::nullopt;
 }
 
-Outcome MoveFile(const std::string& source, const std::string& target, Collision collision) {
+Outcome MoveFile(const std::string& source, const std::string& target, Collision collision, bool* viaCopy) {
+    if (viaCopy) *viaCopy = false;
     int rc = collision == Collision::Replace ? ::rename(source.c_str(), target.c_str())
                                              : RenameNoReplace(source, target);
     if (rc == 0) return std::nullopt;
     if (errno != EXDEV) return ErrorNow("rename", errno == ENOENT && !Exists(source) ? source : target);
     // Another file system: the source goes only once its copy is safe on disk.
+    if (viaCopy) *viaCopy = true;
     if (auto error = CopyFile(source, target, collision, /*durable=*/true)) return error;
     if (::unlink(source.c_str()) != 0) return ErrorNow("delete", source);
     return std::nullopt;
