@@ -96,9 +96,6 @@ MainWindow::MainWindow(WindowOperations& windows, RunTexts& texts, std::string l
     setFixedSize(kClientWidth, kClientHeight);
     BuildControls();
 
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
-
     // Created handler.
     confirm_->setFocus();
 }
@@ -187,6 +184,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

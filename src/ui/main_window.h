@@ -46,6 +46,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;  // Esc closes
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRegion>
@@ -61,16 +62,19 @@ PromptWindow::PromptWindow(QWidget* owner, WindowOperations& windows, HotKeyServ
     okButton_->setDefault(false);
     connect(okButton_, &QPushButton::clicked, this, &PromptWindow::AcknowledgeMessage);
 
-    // Esc closes at once, without the OK handler's stay-on-top steps.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] {
-        hide();
-        windows_.RequestDestroy(this);
-    });
-
     // Created handler.
     okButton_->setFocus();
     hotKeyId_ = hotKeys_.Register([this] { AcknowledgeMessage(); });
+}
+
+void PromptWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc closes at once, without the OK handler's stay-on-top steps.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        windows_.RequestDestroy(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 PromptWindow::~PromptWindow() { hotKeys_.Release(hotKeyId_); }

@@ -34,6 +34,9 @@ public slots:
     // the stay-on-top box.
     void AcknowledgeMessage();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     WindowOperations& windows_;
     HotKeyService& hotKeys_;
