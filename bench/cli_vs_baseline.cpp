@@ -15,6 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "bench_tree.h"
+
+namespace vorlith {
 namespace {
 
 struct Measure {
@@ -45,34 +48,15 @@ Measure RunTimed(std::vector<std::string> args) {
     return m;
 }
 
-// N empty files whose last-write times spread over about ten years.
-void MakeTree(const std::string& folder, int n) {
-    ::mkdir(folder.c_str(), 0777);
-    const time_t base = 1262304000;  // 2010-01-01
-    for (int i = 0; i < n; ++i) {
-        const std::string path = folder + "/IMG_" + std::to_string(i) + ".jpg";
-        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const time_t t = base + static_cast<time_t>(i) * 3307;  // distinct seconds
-        struct timespec times[2] = {{t, 0}, {t, 0}};
-        ::futimens(fd, times);
-        ::close(fd);
-    }
-}
 
-std::string Here() {
-    char buffer[4096];
-    ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    std::string exe(buffer, n > 0 ? static_cast<size_t>(n) : 0);
-    return exe.substr(0, exe.rfind('/'));
-}
 
 void Bench(int n, const std::string& work) {
-    const std::string bin = Here();
+    const std::string bin = bench::BinaryFolder();
     const std::string round = work + "/n" + std::to_string(n);
     std::system(("rm -rf '" + round + "'").c_str());
     ::mkdir(round.c_str(), 0777);
     for (const char* side : {"base", "cli"}) {
-        MakeTree(round + "/" + side + "-src", n);
+        bench::MakeTree(round + "/" + side + "-src", n);
         ::mkdir((round + "/" + side + "-dst").c_str(), 0777);
         ::mkdir((round + "/" + side + "-log").c_str(), 0777);
     }
@@ -91,8 +75,10 @@ void Bench(int n, const std::string& work) {
 }
 
 }  // namespace
+}  // namespace vorlith
 
 int main(int argc, char** argv) {
+    using namespace vorlith;
     std::vector<int> sizes;
     for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
     if (sizes.empty()) sizes = {20000, 100000};

@@ -24,33 +24,19 @@
 #include "run_texts.h"
 #include "window_shell.h"
 
+#include "bench_tree.h"
+
+namespace vorlith {
 namespace {
 
-void MakeTree(const std::string& folder, int n) {
-    ::mkdir(folder.c_str(), 0777);
-    for (int i = 0; i < n; ++i) {
-        const std::string path = folder + "/IMG_" + std::to_string(i) + ".jpg";
-        int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const time_t t = 1262304000 + static_cast<time_t>(i) * 3307;
-        struct timespec times[2] = {{t, 0}, {t, 0}};
-        ::futimens(fd, times);
-        ::close(fd);
-    }
-}
 
-std::string Here() {
-    char buffer[4096];
-    ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    std::string exe(buffer, n > 0 ? static_cast<size_t>(n) : 0);
-    return exe.substr(0, exe.rfind('/'));
-}
 
 double RunCli(const std::string& source, const std::string& dest, const std::string& logs) {
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = ::fork();
     if (pid == 0) {
         ::dup2(::open("/dev/null", O_WRONLY), 1);
-        const std::string cli = Here() + "/vorlith-cli";
+        const std::string cli = bench::BinaryFolder() + "/vorlith-cli";
         ::execl(cli.c_str(), cli.c_str(), "--source", source.c_str(), "--dest", dest.c_str(), "--flat", "--move",
                 "--log-dir", logs.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
@@ -60,8 +46,10 @@ double RunCli(const std::string& source, const std::string& dest, const std::str
 }
 
 }  // namespace
+}  // namespace vorlith
 
 int main(int argc, char** argv) {
+    using namespace vorlith;
     const int n = argc > 1 ? std::atoi(argv[1]) : 10000;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
@@ -70,7 +58,7 @@ int main(int argc, char** argv) {
     char pattern[] = "/tmp/vorlith-bench-ui-XXXXXX";
     const std::string work = ::mkdtemp(pattern);
     for (const char* side : {"ui", "cli"}) {
-        MakeTree(work + "/" + side + "-src", n);
+        bench::MakeTree(work + "/" + side + "-src", n);
         ::mkdir((work + "/" + side + "-dst").c_str(), 0777);
         ::mkdir((work + "/" + side + "-log").c_str(), 0777);
     }

@@ -45,17 +45,7 @@ Run RunCli(const std::vector<std::string>& args, const std::string& cwd = "/tmp"
     return run;
 }
 
-struct CliTest : ::testing::Test {
-    test::ScopedTimeZone zone{"UTC"};
-    test::TempDir dir;
-    std::string src = dir / "src", dst = dir / "dst", logs = dir / "logs";
-    void SetUp() override {
-        ::setenv("TZ", "UTC", 1);
-        test::MakeFolder(src);
-        test::MakeFolder(dst);
-        test::MakeFolder(logs);
-    }
-};
+using CliTest = test::JobFolders;
 
 TEST_F(CliTest, UsageErrorsTouchNothing) {
     test::MakeFile(src + "/a.jpg", LocalSeconds(2014, 3, 5, 9, 7, 3));

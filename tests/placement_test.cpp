@@ -13,18 +13,9 @@ using test::LocalSeconds;
 using test::MakeFile;
 using test::ReadFile;
 
-struct PlacementTest : ::testing::Test {
-    test::ScopedTimeZone zone{"UTC"};
-    test::TempDir dir;
-    std::string src = dir / "src", dst = dir / "dst", logs = dir / "logs";
+struct PlacementTest : test::JobFolders {
     std::int64_t t1 = LocalSeconds(2014, 3, 5, 9, 7, 3);
     std::string day = dst + "/2014年/3月/5日/";
-
-    void SetUp() override {
-        test::MakeFolder(src);
-        test::MakeFolder(dst);
-        test::MakeFolder(logs);
-    }
     std::vector<std::string> Log() {
         auto files = test::ListTree(logs);
         return files.empty() ? std::vector<std::string>{} : test::LogLines(logs + "/" + files[0]);

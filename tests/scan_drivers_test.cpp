@@ -14,15 +14,7 @@ namespace {
 using test::LocalSeconds;
 using test::MakeFile;
 
-struct ScanTest : ::testing::Test {
-    test::ScopedTimeZone zone{"UTC"};
-    test::TempDir dir;
-    std::string src = dir / "src", dst = dir / "dst", logs = dir / "logs";
-    void SetUp() override {
-        test::MakeFolder(src);
-        test::MakeFolder(dst);
-        test::MakeFolder(logs);
-    }
+struct ScanTest : test::JobFolders {
     // Distinct times give distinct names; the minute tells which file it was.
     void Photo(const std::string& relative, int minute) {
         MakeFile(src + "/" + relative, LocalSeconds(2014, 3, 5, 9, minute, 0), relative);

@@ -91,6 +91,19 @@ public:
     std::function<void(int)> onPump;
 };
 
+// The folders of a job test: src, dst and logs under a fresh temporary
+// folder, in local time UTC.
+struct JobFolders : ::testing::Test {
+    ScopedTimeZone zone{"UTC"};
+    TempDir dir;
+    std::string src = dir / "src", dst = dir / "dst", logs = dir / "logs";
+    void SetUp() override {
+        MakeFolder(src);
+        MakeFolder(dst);
+        MakeFolder(logs);
+    }
+};
+
 // Options for a job from `source` to `destination`, otherwise initial.
 FixedOptions JobOptions(const std::string& source, const std::string& destination);
 
