@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "control_names.h"
+#include "scan_drivers.h"
 #include "test_support.h"
 
 namespace vorlith {
@@ -146,6 +147,33 @@ TEST_F(PlacementTest, ReadOnlyDestination) {
     EXPECT_TRUE(FileExists(src + "/a.jpg"));
     ASSERT_EQ(job->host.rows.size(), 1u);
     EXPECT_NE(job->host.rows[0].path.find("Read-only file system"), std::string::npos) << job->host.rows[0].path;
+}
+
+}  // namespace
+}  // namespace vorlith
+
+namespace vorlith {
+namespace {
+
+TEST_F(PlacementTest, AVanishedFileOrATooLongNameFailsForThatFileOnly) {
+    auto options = test::JobOptions(src, dst);
+    options.SetText(controls::kNamePrefix, std::string(300, 'n'));
+    test::RecordingHost host;
+    RunTexts texts;
+    texts.ExtensionText = "JPG";
+    OperationLog log(logs);
+    JobContext job{options, host, texts, log};
+    ProcessFile(job, src + "/gone.jpg", Driver::RecursiveWalk);
+    ASSERT_EQ(host.rows.size(), 1u);
+    EXPECT_NE(host.rows[0].path.find("No such file or directory: " + src + "/gone.jpg"), std::string::npos)
+        << host.rows[0].path;
+    EXPECT_TRUE(test::ListTree(dst).empty()) << "no dated folders for a file that is gone";
+
+    MakeFile(src + "/a.jpg", t1, "a");
+    ProcessFile(job, src + "/a.jpg", Driver::RecursiveWalk);
+    EXPECT_NE(host.rows[1].path.find("File name too long"), std::string::npos) << host.rows[1].path;
+    EXPECT_EQ(ReadFile(src + "/a.jpg"), "a");
+    EXPECT_EQ(job.tally.failed, 2);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "scan_drivers.h"
 
+#include <cerrno>
+
 #include "control_names.h"
 #include "date_value.h"
 #include "folder_enumeration.h"
@@ -70,12 +72,16 @@ void ProcessFile(JobContext& job, const std::string& sourcePath, Driver driver) 
     // A file this job has placed is met again when the destination lies
     // inside the source; handling it twice could only harm it.
     const auto facts = platform::Inspect(sourcePath);
+    const int lookupError = errno;
     if (facts && job.tally.placed.contains(facts->id)) return;
     // One look-up serves the name and every folder level of the file.
     const DateValue fileDate = facts && facts->mtime ? LocalTimeValue(*facts->mtime) : EarliestDate;
     NameFile(job, fileDate);
     SetFolderLevels(job, fileDate);
-    const platform::Outcome levelError = CreateLevelFolders(job);
+    // A file gone since the listing fails as itself; no dated folders are
+    // made for it.
+    const platform::Outcome levelError =
+        facts ? CreateLevelFolders(job) : platform::Outcome(platform::SysError{"stat", sourcePath, lookupError});
     PlaceFile(job, sourcePath, facts ? std::optional(facts->id) : std::nullopt, driver, levelError);
 }
 

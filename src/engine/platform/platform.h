@@ -73,7 +73,7 @@ bool Exists(const std::string& path);
 std::optional<FileId> IdentityOf(const std::string& path);
 
 // Identity and last-write time of the entry at `path`, from one look-up
-// where possible; nullopt when nothing is there.
+// where possible; nullopt when nothing is there, with errno telling why.
 struct FileFacts {
     FileId id;                           // the entry itself (a link's own)
     std::optional<std::int64_t> mtime;   // seconds since the epoch, UTC
