@@ -131,8 +131,6 @@ std::string ExecutablePath();
 // The current directory, or "" when it can't be read.
 std::string CurrentDirectory();
 Outcome ChangeDirectory(const std::string& path);
-// True when a new file could be created in `folder` by this process.
-bool IsWritableFolder(const std::string& folder);
 // Creates `path` and any missing parents.
 Outcome MakeFolders(const std::string& path);
 

@@ -333,16 +333,6 @@ Outcome ChangeDirectory(const std::string& path) {
     return std::nullopt;
 }
 
-bool IsWritableFolder(const std::string& folder) {
-    // access() would say yes to root on a read-only mount; creating a file tells.
-    std::string probe = (folder.empty() ? std::string() : folder) + "/.vorlith-probe-" + std::to_string(::getpid());
-    int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
-}
-
 Outcome MakeFolders(const std::string& path) {
     for (size_t pos = 1; pos <= path.size(); ++pos) {
         if (pos != path.size() && path[pos] != '/') continue;
