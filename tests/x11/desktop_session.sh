@@ -25,6 +25,17 @@ gone() {
   done
   return 1
 }
+# Retries a check for up to three seconds: the window manager answers later.
+eventually() {
+  i=0
+  while [ $i -lt 30 ]; do
+    "$@" && return 0
+    sleep 0.1; i=$((i + 1))
+  done
+  return 1
+}
+above() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+not_above() { ! above "$1"; }
 start_vorlith() {
   "$VORLITH" >/dev/null 2>&1 &
   VPID=$!
@@ -54,10 +65,10 @@ start_vorlith
 W=$(window '^Vorlith$'); [ -n "$W" ] || fail "no main window"
 before=$(xdotool getwindowgeometry "$W")
 click "$W" 420 22
-xprop -id "$W" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "not above after checking 置顶"
+eventually above "$W" || fail "not above after checking 置顶"
 [ "$(xdotool getwindowgeometry "$W")" = "$before" ] || fail "the window moved or resized"
 click "$W" 420 22
-xprop -id "$W" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE && fail "still above after unchecking"
+eventually not_above "$W" || fail "still above after unchecking"
 
 echo "-- Enter in another application closes the prompt, which keeps the key"
 show_prompt "$W"
