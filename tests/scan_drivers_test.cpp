@@ -83,8 +83,24 @@ TEST_F(ScanTest, NothingFound) {
     EXPECT_TRUE(test::ListTree(logs).empty()) << "no line, no log file";
 
     auto missing = test::RunJob(test::JobOptions(dir / "nowhere", dst), logs);
-    EXPECT_EQ(missing->host.prompts, std::vector<std::string>{"照片整理完成！共计： 0 张"});
-    EXPECT_EQ(missing->tally.folderErrors.size(), 1u) << "the unreadable source is reported to the caller";
+    EXPECT_EQ(missing->host.prompts, std::vector<std::string>{"照片整理完成！共计： 0 张，1 个目录无法读取"});
+    EXPECT_EQ(missing->tally.folderErrors.size(), 1u) << "reported once, not by both passes";
+}
+
+TEST_F(ScanTest, ALogThatCantBeWrittenReachesThePromptOfAFlatJob) {
+    Photo("a.jpg", 1);
+    test::MakeFile(dir / "not-a-folder", 0);
+    const char* old = std::getenv("XDG_DATA_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_DATA_HOME", (dir / "not-a-folder").c_str(), 1);  // no fallback either
+    auto options = test::JobOptions(src, dst);
+    options.Check(controls::kSubfoldersNo);
+    auto job = test::RunJob(options, dir / "no/such/folder");
+    if (old) ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else ::unsetenv("XDG_DATA_HOME");
+    ASSERT_TRUE(job->tally.logError);
+    EXPECT_EQ(job->host.prompts, std::vector<std::string>{"照片整理完成！共计： 1 张，日志写入失败"});
+    EXPECT_TRUE(test::FileExists(dst + "/2014年/3月/5日/201435910.JPG")) << "the photo itself was placed";
 }
 
 TEST_F(ScanTest, CustomExtensionAsTyped) {

@@ -140,13 +140,7 @@ std::unique_ptr<JobResult> RunJob(const FixedOptions& options, const std::string
     if (prepare) prepare(result->host);
     OperationLog log(logFolder);
     JobContext job{options, result->host, result->texts, log};
-    if (options.ReadChecked(std::string(controls::kSubfoldersNo))) {
-        FlatScan(job);
-    } else {
-        std::string folder = options.ReadText(std::string(controls::kSourceFolder));
-        if (folder.empty() || folder.back() != '/') folder += '/';
-        RecursiveWalk(job, folder);
-    }
+    RunChosenDriver(job);
     result->tally = std::move(job.tally);
     return result;
 }

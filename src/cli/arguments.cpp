@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "ascii_case.h"
 #include "control_names.h"
 #include "messages.h"
 #include "name_safety.h"
@@ -45,13 +46,8 @@ std::optional<int> SmallNumber(std::string_view text, int highest) {
 }
 
 std::optional<int> ExtensionIndex(std::string_view name) {
-    for (int i = 0; i < controls::kCustomExtensionIndex; ++i) {
-        std::string_view item = controls::kExtensionItems[static_cast<size_t>(i)];
-        if (item.size() != name.size()) continue;
-        bool same = true;
-        for (size_t k = 0; k < item.size(); ++k) same = same && (item[k] == (name[k] & ~0x20) || item[k] == name[k]);
-        if (same) return i;
-    }
+    for (int i = 0; i < controls::kCustomExtensionIndex; ++i)
+        if (EqualIgnoringAsciiCase(controls::kExtensionItems[static_cast<size_t>(i)], name)) return i;
     return std::nullopt;
 }
 
@@ -79,18 +75,17 @@ ParsedArguments ParseArguments(int argc, const char* const* argv, const std::str
     Parser p{argc, argv};
     while (!p.Done()) {
         const std::string_view flag = p.Take();
-        auto needValue = [&]() -> std::optional<std::string> { return p.Value(); };
         if (flag == "--help" || flag == "-h") return ShowHelp{};
         if (flag == "--version") return ShowVersion{};
         if (flag == "--copy") request.options.Check(controls::kCopy);
         else if (flag == "--move") request.options.Check(controls::kMove);
         else if (flag == "--overwrite") request.options.Check(controls::kOverwrite);
         else if (flag == "--rename") request.options.Check(controls::kRename);
-        else if (flag == "--recursive") request.recursive = true;
-        else if (flag == "--flat") request.recursive = false;
+        else if (flag == "--recursive") request.options.Check(controls::kSubfoldersYes);
+        else if (flag == "--flat") request.options.Check(controls::kSubfoldersNo);
         else if (flag == "--source" || flag == "--dest" || flag == "--ext" || flag == "--custom-ext" ||
                  flag == "--name-format" || flag == "--prefix" || flag == "--layout" || flag == "--log-dir") {
-            auto value = needValue();
+            auto value = p.Value();
             if (!value) return MissingValue(flag);
             if (flag == "--source") source = *value;
             else if (flag == "--dest") destination = *value;
@@ -99,7 +94,6 @@ ParsedArguments ParseArguments(int argc, const char* const* argv, const std::str
             else if (flag == "--log-dir") {
                 if (value->empty()) return UsageError{"--log-dir needs a folder"};
                 request.logFolder = Absolute(*value, currentDirectory);
-                request.hasLogFolder = true;
             } else if (flag == "--ext") {
                 extension = ExtensionIndex(*value);
                 if (!extension) return UsageError{"unknown --ext '" + *value + "': use JPG, BMP, GIF, MOV, AVI, MP4 or 3GP, or --custom-ext"};
@@ -129,8 +123,6 @@ ParsedArguments ParseArguments(int argc, const char* const* argv, const std::str
     if (!destination || destination->empty()) return UsageError{"--dest DIR is required"};
     request.options.SetText(controls::kSourceFolder, Absolute(*source, currentDirectory));
     request.options.SetText(controls::kDestinationFolder, Absolute(*destination, currentDirectory));
-    if (request.recursive) request.options.Check(controls::kSubfoldersYes);
-    else request.options.Check(controls::kSubfoldersNo);
     return request;
 }
 

@@ -9,10 +9,8 @@
 namespace vorlith::cli {
 
 struct JobRequest {
-    FixedOptions options;  // source and destination already absolute
-    std::string logFolder; // empty: the program folder
-    bool recursive = true;
-    bool hasLogFolder = false;
+    FixedOptions options;   // source and destination already absolute
+    std::string logFolder;  // empty: the program folder
 };
 
 struct ShowHelp {};

@@ -53,15 +53,9 @@ int RunJob(cli::JobRequest& request, RunTexts& texts) {
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     cli::PrintHost host(stdout);
     cli::PrintHost::CatchInterrupt();
-    OperationLog log(request.hasLogFolder ? request.logFolder : ProgramFolder());
+    OperationLog log(request.logFolder.empty() ? ProgramFolder() : request.logFolder);
     JobContext job{request.options, host, texts, log};
-    if (request.recursive) {
-        std::string folder = request.options.ReadText(std::string(controls::kSourceFolder));
-        if (folder.back() != '/') folder += '/';
-        RecursiveWalk(job, folder);
-    } else {
-        FlatScan(job);
-    }
+    RunChosenDriver(job);
     host.PrintCompletion();
     std::fflush(stdout);
     ReportProblems(job.tally);

@@ -23,7 +23,6 @@ public:
     // The next passing entry; nullopt at the end. Reaching the end closes.
     std::optional<platform::DirEntry> Next();
     void Close();
-    bool IsOpen() const { return reader_.IsOpen(); }
     // Why the last listing failed to open or ended early, if it did.
     const platform::Outcome& Error() const { return error_; }
 

@@ -1,5 +1,6 @@
 #include "naming.h"
 
+#include "ascii_case.h"
 #include "control_names.h"
 
 namespace vorlith {
@@ -13,16 +14,6 @@ size_t CharacterLength(unsigned char lead) {
     return 1;
 }
 
-bool EqualFoldingAscii(std::string_view a, std::string_view b) {
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
-        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
-        if (x != y) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string ReplaceAll(std::string_view text, std::string_view token, std::string_view replacement) {
@@ -31,7 +22,7 @@ std::string ReplaceAll(std::string_view text, std::string_view token, std::strin
     out.reserve(text.size());
     size_t pos = 0;
     while (text.size() - pos >= token.size()) {
-        if (EqualFoldingAscii(text.substr(pos, token.size()), token)) {
+        if (EqualIgnoringAsciiCase(text.substr(pos, token.size()), token)) {
             out += replacement;
             pos += token.size();
         } else {

@@ -41,59 +41,51 @@ std::string Candidate(const std::string& folder, const std::string& name, int k)
 }
 
 struct Placement {
-    std::string path;           // where the file went, or the path tried
-    bool inPlace = false;       // it already lay at its target or an alternative
-    bool targetExisted = false; // TargetPath was taken, so an alternative was used
+    std::string path;   // where the file went, or the path tried
+    int candidate = 0;  // 0: TargetPath, k: the alternative "(k)"
     Outcome error;
-    bool sameFile = false;      // placed by renaming: the source's identity holds
+    bool renamed = false;  // moved by a rename, so it is still the source's file
 };
 
-Outcome Transport(Transfer transfer, const std::string& source, const std::string& target, Collision collision,
-                  bool& sameFile) {
-    if (transfer == Transfer::Copy) {
-        sameFile = false;
-        return platform::CopyFile(source, target, collision);
-    }
-    bool viaCopy = false;
-    Outcome error = platform::MoveFile(source, target, collision, &viaCopy);
-    sameFile = !viaCopy;
-    return error;
-}
+// Where the candidates stand: the first free one, or the one the source
+// already lies at.
+struct Survey {
+    int firstFree = 0;
+    std::optional<std::string> inPlace;
+};
 
-// Finds the first free candidate, or notices that the source is one of them.
-Placement Survey(const std::optional<platform::FileId>& sourceId, const std::string& folder, const std::string& name,
-                 int& firstFree) {
+Survey SurveyCandidates(const std::optional<platform::FileId>& sourceId, const std::string& folder,
+                        const std::string& name) {
     for (int k = 0;; ++k) {
         std::string candidate = Candidate(folder, name, k);
         const auto id = platform::IdentityOf(candidate);
-        if (!id) {
-            firstFree = k;
-            return {};
-        }
-        if (sourceId && *id == *sourceId) return Placement{std::move(candidate), true, k > 0, std::nullopt};
+        if (!id) return Survey{k, std::nullopt};
+        if (sourceId && *id == *sourceId) return Survey{k, std::move(candidate)};
     }
 }
 
-Placement Place(const std::string& sourcePath, const std::optional<platform::FileId>& sourceId,
-                const std::string& folder, const std::string& name, Transfer transfer, CollisionMode collision,
-                const Outcome& levelError) {
-    int firstFree = 0;
-    if (Placement inPlace = Survey(sourceId, folder, name, firstFree); inPlace.inPlace) return inPlace;
-    if (levelError) return Placement{Candidate(folder, name, 0), false, false, levelError};
-    if (collision == CollisionMode::Overwrite) {
-        std::string target = Candidate(folder, name, 0);
-        bool sameFile = false;
-        Outcome error = Transport(transfer, sourcePath, target, Collision::Replace, sameFile);
-        return Placement{std::move(target), false, false, std::move(error), sameFile};
+Placement Transport(Transfer transfer, const std::string& sourcePath, const std::string& folder,
+                    const std::string& name, int k, Collision collision) {
+    Placement placed{Candidate(folder, name, k), k, std::nullopt, false};
+    if (transfer == Transfer::Copy) {
+        placed.error = platform::CopyFile(sourcePath, placed.path, collision);
+    } else {
+        bool viaCopy = false;
+        placed.error = platform::MoveFile(sourcePath, placed.path, collision, &viaCopy);
+        placed.renamed = !viaCopy;
     }
+    return placed;
+}
+
+Placement Place(const std::string& sourcePath, const std::string& folder, const std::string& name, Transfer transfer,
+                CollisionMode collision, int firstFree) {
+    if (collision == CollisionMode::Overwrite) return Transport(transfer, sourcePath, folder, name, 0, Collision::Replace);
     // Rename mode: a name that turns up taken between the survey and the
     // placement is skipped, never replaced.
     for (int k = firstFree;; ++k) {
-        std::string target = Candidate(folder, name, k);
-        bool sameFile = false;
-        Outcome error = Transport(transfer, sourcePath, target, Collision::NoReplace, sameFile);
-        if (error && error->code == EEXIST && error->path == target && k < 1000000) continue;
-        return Placement{std::move(target), false, k > 0, std::move(error), sameFile};
+        Placement placed = Transport(transfer, sourcePath, folder, name, k, Collision::NoReplace);
+        const bool taken = placed.error && placed.error->code == EEXIST && placed.error->path == placed.path;
+        if (!taken || k >= 1000000) return placed;
     }
 }
 
@@ -121,7 +113,7 @@ std::string TargetPath(JobContext& job) { return LevelFolderPath(job) + job.text
 std::string AlternateTargetPath(JobContext& job) { return Candidate(LevelFolderPath(job), job.texts.TargetFileName, 1); }
 
 void PlaceFile(JobContext& job, const std::string& sourcePath, const std::optional<platform::FileId>& sourceId,
-               Driver driver, const Outcome& levelError) {
+               Driver driver, const Outcome& blockedBy) {
     const std::string folder = LevelFolderPath(job);
     const std::string& name = job.texts.TargetFileName;
     const auto transfer = ReadTransfer(job.options);
@@ -132,11 +124,13 @@ void PlaceFile(JobContext& job, const std::string& sourcePath, const std::option
                         std::string(messages::kFailedClose));
         return;
     }
-    Placement placed = Place(sourcePath, sourceId, folder, name, *transfer, *collision, levelError);
-    if (placed.inPlace) {
+    const Survey survey = SurveyCandidates(sourceId, folder, name);
+    if (survey.inPlace) {
         Report(job, sourcePath + std::string(messages::kAlreadyInPlace));
         return;
     }
+    const Placement placed = blockedBy ? Placement{Candidate(folder, name, 0), 0, blockedBy, false}
+                                       : Place(sourcePath, folder, name, *transfer, *collision, survey.firstFree);
     if (placed.error) {
         ++job.tally.failed;
         const std::string reason = FailureReason(*placed.error, placed.path);
@@ -145,10 +139,10 @@ void PlaceFile(JobContext& job, const std::string& sourcePath, const std::option
                      reason + "）");
         return;
     }
-    const auto placedId = placed.sameFile ? sourceId : platform::IdentityOf(placed.path);
+    const auto placedId = placed.renamed ? sourceId : platform::IdentityOf(placed.path);
     if (placedId) job.tally.placed.insert(*placedId);
     Report(job, placed.path);
-    Log(job, VerbText(*transfer, *collision, placed.targetExisted, driver) + sourcePath +
+    Log(job, VerbText(*transfer, *collision, placed.candidate > 0, driver) + sourcePath +
                  std::string(messages::kArrow) + placed.path);
 }
 

@@ -20,11 +20,11 @@ std::string AlternateTargetPath(JobContext& job);
 // and the caption and logs it. In rename mode an existing file is never
 // replaced: the file takes the first free name of "(1)", "(2)", ... +
 // TargetFileName. A file that already lies at its target or one of its
-// alternatives stays where it is. `levelError` is why the file can't be
-// placed before trying (its level folders couldn't be made, or it is gone);
-// the placement then fails with that reason.
-// `sourceId` is the source's identity, when it could be looked up.
+// alternatives stays where it is. `sourceId` is the source's identity, when
+// it could be looked up. `blockedBy` is why the file can't be placed at all
+// (its level folders couldn't be made, or it is gone); the placement then
+// fails with that reason without being tried.
 void PlaceFile(JobContext& job, const std::string& sourcePath, const std::optional<platform::FileId>& sourceId,
-               Driver driver, const platform::Outcome& levelError);
+               Driver driver, const platform::Outcome& blockedBy);
 
 }  // namespace vorlith

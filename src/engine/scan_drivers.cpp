@@ -52,11 +52,22 @@ void FlushLog(JobContext& job) {
     if (error && !job.tally.logError) job.tally.logError = std::move(error);
 }
 
+bool HadProblems(const JobTally& tally) {
+    return tally.failed > 0 || !tally.folderErrors.empty() || tally.logError;
+}
+
+// The count of rows, and whatever went wrong, so that it reaches the user
+// also where the only channel is the prompt.
 std::string CompletionMessage(JobContext& job) {
+    const JobTally& tally = job.tally;
     std::string message = std::string(messages::kCompletedPrefix) + IntText(job.host.RowCount());
-    if (job.tally.failed > 0)
-        message += std::string(messages::kCompletedFailedInfix) + IntText(job.tally.failed);
-    return message + std::string(messages::kUnit);
+    if (tally.failed > 0) message += std::string(messages::kCompletedFailedInfix) + IntText(tally.failed);
+    message += messages::kUnit;
+    if (!tally.folderErrors.empty())
+        message += "，" + IntText(static_cast<std::int32_t>(tally.folderErrors.size())) +
+                   std::string(messages::kFoldersUnreadable);
+    if (tally.logError) message += messages::kLogFailed;
+    return message;
 }
 
 }  // namespace
@@ -75,14 +86,14 @@ void ProcessFile(JobContext& job, const std::string& sourcePath, Driver driver) 
     const int lookupError = errno;
     if (facts && job.tally.placed.contains(facts->id)) return;
     // One look-up serves the name and every folder level of the file.
-    const DateValue fileDate = facts && facts->mtime ? LocalTimeValue(*facts->mtime) : EarliestDate;
+    const DateValue fileDate = facts ? LocalTimeValue(facts->mtime) : EarliestDate;
     NameFile(job, fileDate);
     SetFolderLevels(job, fileDate);
     // A file gone since the listing fails as itself; no dated folders are
     // made for it.
-    const platform::Outcome levelError =
+    const platform::Outcome blockedBy =
         facts ? CreateLevelFolders(job) : platform::Outcome(platform::SysError{"stat", sourcePath, lookupError});
-    PlaceFile(job, sourcePath, facts ? std::optional(facts->id) : std::nullopt, driver, levelError);
+    PlaceFile(job, sourcePath, facts ? std::optional(facts->id) : std::nullopt, driver, blockedBy);
 }
 
 void FlatScan(JobContext& job) {
@@ -92,7 +103,7 @@ void FlatScan(JobContext& job) {
     FilePass(job, listing, folder, Driver::FlatScan);
     FlushLog(job);
     if (!job.tally.stopped) {
-        if (job.tally.failed > 0) job.host.ShowPrompt(CompletionMessage(job));
+        if (HadProblems(job.tally)) job.host.ShowPrompt(CompletionMessage(job));
         job.host.SetCaption(std::string(messages::kDone));
     }
     listing.Close();
@@ -104,6 +115,16 @@ void RecursiveWalk(JobContext& job, const std::string& folder) {
     if (!job.tally.stopped) {
         job.host.ShowPrompt(CompletionMessage(job));
         job.host.SetCaption(std::string(messages::kDone));
+    }
+}
+
+void RunChosenDriver(JobContext& job) {
+    if (job.options.ReadChecked(std::string(controls::kSubfoldersNo))) {
+        FlatScan(job);
+    } else if (job.options.ReadChecked(std::string(controls::kSubfoldersYes))) {
+        std::string folder = job.options.ReadText(std::string(controls::kSourceFolder));
+        if (folder.empty() || folder.back() != '/') folder += '/';
+        RecursiveWalk(job, folder);
     }
 }
 

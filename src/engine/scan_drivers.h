@@ -1,8 +1,8 @@
 // The two drivers of a job: the flat scan of the source folder and the
 // recursive walk of its tree. Each lets pending user events run before every
 // file, handles the files in the order the system lists them, and reports
-// completion in the caption and, where it has always done so or any file
-// failed, in the prompt.
+// completion in the caption and, where it has always done so or anything
+// went wrong, in the prompt.
 #pragma once
 
 #include <string>
@@ -25,5 +25,10 @@ void FlatScan(JobContext& job);
 // each of its subfolders the same way, depth first. Links to folders are not
 // entered. Reports completion once, at the end of the whole walk.
 void RecursiveWalk(JobContext& job, const std::string& folder);
+
+// Runs the driver the subfolder choice asks for, as the confirm button does:
+// FlatScan when "no" is checked, otherwise RecursiveWalk of the source with
+// a "/" appended when missing.
+void RunChosenDriver(JobContext& job);
 
 }  // namespace vorlith

@@ -247,24 +247,17 @@ void MainWindow::Confirm() {
         BrowseDestination();
         return;
     }
-    if (findChild<QRadioButton*>(ToQString(controls::kSubfoldersNo))->isChecked()) RunJob(true);
-    else if (findChild<QRadioButton*>(ToQString(controls::kSubfoldersYes))->isChecked()) RunJob(false);
+    RunJob();
 }
 
-void MainWindow::RunJob(bool flat) {
+void MainWindow::RunJob() {
     jobRunning_ = true;
     WidgetOptions options(this);
     WindowJobHost host(*results_, resultList_, confirm_, windows_, [this] { return closeAfterJob_; });
     {
         OperationLog log(logFolder_);
         JobContext job{options, host, texts_, log};
-        if (flat) {
-            FlatScan(job);
-        } else {
-            std::string folder = ToBytes(source_->text());
-            if (folder.back() != '/') folder += '/';
-            RecursiveWalk(job, folder);
-        }
+        RunChosenDriver(job);
     }
     host.Publish();
     jobRunning_ = false;

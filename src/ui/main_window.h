@@ -51,7 +51,7 @@ protected:
 
 private:
     void BuildControls();
-    void RunJob(bool flat);
+    void RunJob();
     void Prompt(std::string_view message);
 
     WindowOperations& windows_;

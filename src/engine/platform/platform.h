@@ -54,7 +54,6 @@ public:
     // The next entry, or nullopt at the end or on a read error (see `Error`).
     std::optional<DirEntry> Read();
     void Close();
-    bool IsOpen() const { return handle_ != nullptr; }
     // The read error that ended the listing, if one did.
     const Outcome& Error() const { return error_; }
 
@@ -76,7 +75,7 @@ std::optional<FileId> IdentityOf(const std::string& path);
 // where possible; nullopt when nothing is there, with errno telling why.
 struct FileFacts {
     FileId id;                           // the entry itself (a link's own)
-    std::optional<std::int64_t> mtime;   // seconds since the epoch, UTC
+    std::int64_t mtime = 0;              // seconds since the epoch, UTC
 };
 std::optional<FileFacts> Inspect(const std::string& path);
 

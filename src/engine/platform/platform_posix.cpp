@@ -293,7 +293,11 @@ Outcome MoveFile(const std::string& source, const std::string& target, Collision
     int rc = collision == Collision::Replace ? ::rename(source.c_str(), target.c_str())
                                              : RenameNoReplace(source, target);
     if (rc == 0) return std::nullopt;
-    if (errno != EXDEV) return ErrorNow("rename", errno == ENOENT && !Exists(source) ? source : target);
+    const int code = errno;
+    if (code != EXDEV) {
+        const bool sourceGone = code == ENOENT && !Exists(source);
+        return SysError{"rename", sourceGone ? source : target, code};
+    }
     // Another file system: the source goes only once its copy is safe on disk.
     if (viaCopy) *viaCopy = true;
     if (auto error = CopyFile(source, target, collision, /*durable=*/true)) return error;

@@ -1,12 +1,8 @@
 #include "platform/wildcard.h"
 
+#include "ascii_case.h"
+
 namespace vorlith::platform {
-
-namespace {
-
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-}  // namespace
 
 bool WildcardMatch(std::string_view pattern, std::string_view name) {
     if (pattern == "*.*" || pattern == "*") return true;
@@ -16,7 +12,7 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
         if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
-        } else if (p < pattern.size() && (pattern[p] == '?' || FoldAscii(pattern[p]) == FoldAscii(name[n]))) {
+        } else if (p < pattern.size() && (pattern[p] == '?' || FoldAsciiCase(pattern[p]) == FoldAsciiCase(name[n]))) {
             ++p;
             ++n;
         } else if (starP != std::string_view::npos) {
